@@ -7,8 +7,10 @@
 
 #include <cstdio>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -36,36 +38,26 @@ std::vector<std::vector<std::string>> Paginate(const std::string& text) {
         }
     }
     if (!line.empty()) endLine();
+    // A form feed at the very end ends the last page; it starts no blank one.
+    if (pages.size() > 1 && pages.back().empty()) pages.pop_back();
     return pages;
 }
 
-class PrinterDC {
-public:
-    explicit PrinterDC(HDC dc) : dc_(dc) {}
-    ~PrinterDC() { if (dc_) DeleteDC(dc_); }
-    PrinterDC(const PrinterDC&) = delete;
-    PrinterDC& operator=(const PrinterDC&) = delete;
-    HDC get() const { return dc_; }
-private:
-    HDC dc_;
+struct DcDeleter {
+    void operator()(HDC dc) const { DeleteDC(dc); }
 };
+using UniqueDC = std::unique_ptr<std::remove_pointer_t<HDC>, DcDeleter>;
 
-class Font {
-public:
-    explicit Font(HFONT font) : font_(font) {}
-    ~Font() { if (font_) DeleteObject(font_); }
-    Font(const Font&) = delete;
-    Font& operator=(const Font&) = delete;
-    HFONT get() const { return font_; }
-private:
-    HFONT font_;
+struct FontDeleter {
+    void operator()(HFONT font) const { DeleteObject(font); }
 };
+using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 bool PrintPages(HDC dc, const std::vector<std::vector<std::string>>& pages, const char* output) {
     // 10-point Courier, 13 points from line to line, half an inch of margin.
     const int dpiY = GetDeviceCaps(dc, LOGPIXELSY);
     const int dpiX = GetDeviceCaps(dc, LOGPIXELSX);
-    Font font(CreateFontA(-MulDiv(10, dpiY, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
+    UniqueFont font(CreateFontA(-MulDiv(10, dpiY, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN,
                           "Courier"));
     if (!font.get()) return false;
@@ -112,7 +104,7 @@ int main(int argc, char** argv) {
     std::ostringstream text;
     text << in.rdbuf();
 
-    PrinterDC dc(CreateDCA("WINSPOOL", kPrinterName, nullptr, nullptr));
+    UniqueDC dc(CreateDCA("WINSPOOL", kPrinterName, nullptr, nullptr));
     if (!dc.get()) {
         std::fprintf(stderr, "print_text: no printer %s (%lu)\n", kPrinterName, GetLastError());
         return 1;

@@ -32,6 +32,10 @@ std::string GhostscriptExe() {
     return std::string(folder, length) + "\\gs\\gs8.71\\bin\\gswin32c.exe";
 }
 
+bool InstallGhostscript() {
+    return CopyFileA(BuildPath("testenv/ghostscript/gswin32c.exe").c_str(), GhostscriptExe().c_str(), FALSE) != 0;
+}
+
 std::string GhostscriptCommandLine(const std::string& pdfOutput, const std::string& psInput) {
     return GhostscriptExe() + " -dSAFER -dNOPAUSE -dBATCH -sDEVICE=pdfwrite -sOutputFile=\"" + pdfOutput +
            "\" -dCompatibilityLevel=1.4 -c .setpdfwrite -f \"" + psInput + "\"";

@@ -10,6 +10,10 @@ namespace testenv {
 // C:\windows\system32\gs\gs8.71\bin\gswin32c.exe, where the converter looks.
 std::string GhostscriptExe();
 
+// Puts the stand-in (built at testenv/ghostscript/gswin32c.exe) in place
+// again, after a test of a missing interpreter deleted GhostscriptExe().
+bool InstallGhostscript();
+
 // The command line the converter starts the interpreter with, for a PDF
 // output and a PostScript input path.
 std::string GhostscriptCommandLine(const std::string& pdfOutput, const std::string& psInput);

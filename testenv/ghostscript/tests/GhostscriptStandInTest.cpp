@@ -81,4 +81,12 @@ TEST(GhostscriptStandIn, MissingHostGhostscriptFailsWithoutHanging) {
     EXPECT_FALSE(testenv::FileExists(job.pdf));
 }
 
+TEST(GhostscriptStandIn, CanBeRemovedAndPutBack) {
+    const Job job = MakeJob("gs standin removed", kGoodPostScript);
+    ASSERT_TRUE(DeleteFileA(testenv::GhostscriptExe().c_str()));
+    EXPECT_FALSE(testenv::ChildProcess::Start(job.commandLine, job.folder)) << "started a deleted interpreter";
+    ASSERT_TRUE(testenv::InstallGhostscript());
+    EXPECT_EQ(RunStandIn(job), 0u);
+}
+
 }  // namespace
