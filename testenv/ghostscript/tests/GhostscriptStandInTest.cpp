@@ -8,6 +8,8 @@
 
 #include "ChildProcess.h"
 #include "Ghostscript.h"
+#include "HostCommand.h"
+#include "HostShell.h"
 #include "TestWorld.h"
 
 namespace {
@@ -79,6 +81,19 @@ TEST(GhostscriptStandIn, MissingHostGhostscriptFailsWithoutHanging) {
     EXPECT_NE(code, 0u);
     EXPECT_NE(code, static_cast<DWORD>(STILL_ACTIVE));
     EXPECT_FALSE(testenv::FileExists(job.pdf));
+}
+
+// Wine splits the command line of a Unix program by the Windows rules: a
+// script with quotes, backslashes and blanks must reach the shell intact.
+TEST(RunHostScript, HandsTheScriptToTheShellIntactAndReturnsItsStatus) {
+    const std::string folder = testenv::FreshFolder("host script");
+    const std::string out = folder + "\\out.txt";
+    const std::string text = R"(a "quoted" word, a \ backslash\, it's $HOME)";
+    const std::optional<int> written = testenv::RunHostScript(
+        "printf '%s' " + testenv::ShellQuote(text) + " > " + testenv::ShellQuote(testenv::UnixPath(out)), 30000);
+    EXPECT_EQ(written, 0);
+    EXPECT_EQ(testenv::ReadFileBytes(out), text);
+    EXPECT_EQ(testenv::RunHostScript("exit 7", 30000), 7);
 }
 
 TEST(GhostscriptStandIn, CanBeRemovedAndPutBack) {
