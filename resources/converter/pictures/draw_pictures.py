@@ -23,7 +23,6 @@ import zlib
 
 # One palette for every picture.
 INK = (26, 52, 89)            # header band, primary buttons, the mark
-INK_LIGHT = (48, 88, 142)     # primary button under the pointer
 AMBER = (240, 168, 48)        # the accent: header rule, hover marks
 AMBER_DEEP = (214, 138, 22)
 AMBER_PALE = (253, 239, 212)
@@ -64,10 +63,6 @@ class Shape:
     def __sub__(self, other):
         a, b = self.sd, other.sd
         return Shape(lambda x, y: max(a(x, y), -b(x, y)), self.box)
-
-    def __and__(self, other):
-        a, b = self.sd, other.sd
-        return Shape(lambda x, y: max(a(x, y), b(x, y)), self.box)
 
     def stroke(self, width):
         a, h = self.sd, width / 2.0
@@ -382,13 +377,13 @@ TEXT_FONT = "DejaVuSans.ttf"          # stands in for Verdana in the mock-up
 
 # --- the five header pictures: an icon over a word on the header band
 
-def icon_grid(cx, cy, colour, canvas):
+def icon_grid(canvas, cx, cy, colour, _typesetter):
     for dx in (-6, 6):
         for dy in (-6, 6):
             canvas.paint(round_rect(cx + dx - 4.5, cy + dy - 4.5, cx + dx + 4.5, cy + dy + 4.5, 2), colour)
 
 
-def icon_cart(cx, cy, colour, canvas):
+def icon_cart(canvas, cx, cy, colour, _typesetter):
     x, y = cx - 11, cy - 9
     canvas.paint(polyline([(x, y), (x + 4, y), (x + 7, y + 12), (x + 19, y + 12), (x + 21.5, y + 4), (x + 5.5, y + 4)], 2.2), colour)
     canvas.paint(polygon([(x + 6, y + 5), (x + 20.5, y + 5), (x + 18.5, y + 11), (x + 7.5, y + 11)]), colour, 0.45)
@@ -396,7 +391,7 @@ def icon_cart(cx, cy, colour, canvas):
     canvas.paint(circle(x + 17, y + 16.5, 2.1), colour)
 
 
-def icon_globe(cx, cy, colour, canvas):
+def icon_globe(canvas, cx, cy, colour, _typesetter):
     r = 10.5
     canvas.paint(circle(cx, cy, r).stroke(2), colour)
     canvas.paint(ellipse(cx, cy, r * 0.42, r).stroke(1.6), colour)
@@ -407,7 +402,7 @@ def icon_globe(cx, cy, colour, canvas):
         canvas.paint(segment(cx - half, cy + dy, cx + half, cy + dy, 1.4), colour)
 
 
-def icon_headset(cx, cy, colour, canvas):
+def icon_headset(canvas, cx, cy, colour, _typesetter):
     arc = (circle(cx, cy + 1, 9.5).stroke(2.2)) - half_plane_below(cy + 2)
     canvas.paint(arc, colour)
     canvas.paint(round_rect(cx - 12, cy + 0.5, cx - 6, cy + 10, 2.2), colour)
@@ -416,7 +411,7 @@ def icon_headset(cx, cy, colour, canvas):
     canvas.paint(round_rect(cx - 1.5, cy + 11, cx + 3, cy + 14, 1.4), colour)
 
 
-def icon_help(cx, cy, colour, canvas, typesetter):
+def icon_help(canvas, cx, cy, colour, typesetter):
     canvas.paint(circle(cx, cy, 10.5).stroke(2), colour)
     m = typesetter.mask("?", BUTTON_FONT, 15)
     ink0, ink1 = m.ink_columns()
@@ -426,12 +421,12 @@ def icon_help(cx, cy, colour, canvas, typesetter):
 
 
 HEADER_BUTTONS = [
-    # word, width, normal id, hover id, icon
-    ("Other Products", 90, 146, 148, "grid"),
-    ("Buy Now", 78, 151, 153, "cart"),
-    ("Website", 54, 154, 149, "globe"),
-    ("Online Support", 92, 143, 145, "headset"),
-    ("Help", 55, 140, 142, "help"),
+    # word, width, normal id, hover id, icon, left edge in dialog units
+    ("Other Products", 90, 146, 148, icon_grid, 102),
+    ("Buy Now", 78, 151, 153, icon_cart, 171),
+    ("Website", 54, 154, 149, icon_globe, 236),
+    ("Online Support", 92, 143, 145, icon_headset, 293),
+    ("Help", 55, 140, 142, icon_help, 368),
 ]
 HEADER_BUTTON_H = 56
 HEADER_LABEL_SIZE = 10.5
@@ -443,17 +438,8 @@ def header_button(word, width, icon, hover, typesetter):
         c.paint(round_rect(1.5, 2.5, width - 1.5, HEADER_BUTTON_H - 1.5, 6), WHITE, 0.13)
         c.paint(round_rect(width / 2.0 - 12, HEADER_BUTTON_H - 4.5, width / 2.0 + 12, HEADER_BUTTON_H - 1.5, 1.5), AMBER)
     icon_colour = AMBER if hover else WHITE
-    cx, cy = width / 2.0, 19.0
-    if icon == "grid":
-        icon_grid(cx, cy, icon_colour, c)
-    elif icon == "cart":
-        icon_cart(cx, cy, icon_colour, c)
-    elif icon == "globe":
-        icon_globe(cx, cy, icon_colour, c)
-    elif icon == "headset":
-        icon_headset(cx, cy, icon_colour, c)
-    else:
-        icon_help(cx, cy, icon_colour, c, typesetter)
+    cx = width / 2.0
+    icon(c, cx, 19.0, icon_colour, typesetter)
     typesetter.draw(c, word, LABEL_FONT, HEADER_LABEL_SIZE, WHITE if hover else HEADER_TEXT, cx, 35)
     return c
 
@@ -461,10 +447,10 @@ def header_button(word, width, icon, hover, typesetter):
 # --- Browse, Create and Exit: 77x25 on the body
 
 ACTION_BUTTONS = [
-    # word, mnemonic index, normal id, hover id, primary
-    ("Browse", 0, 131, 133, False),
-    ("Create", 0, 134, 136, True),
-    ("Exit", 1, 137, 130, False),
+    # word, mnemonic index (the template's '&'), normal id, hover id, primary, top left in dialog units
+    ("Browse", 0, 131, 133, False, (336, 69)),
+    ("Create", 0, 134, 136, True, (35, 193)),
+    ("Exit", 1, 137, 130, False, (336, 193)),
 ]
 ACTION_W, ACTION_H = 77, 25
 
@@ -512,7 +498,7 @@ def background(typesetter):
         c.paint(round_rect(x0, y0, x1, y1, 3), RULE)
         c.paint(round_rect(x0 + 1, y0 + 1, x1 - 1, y1 - 1, 2), WHITE)
     field(back_x(83) - 4, back_y(45) - 4, back_x(83 + 185) + 4, back_y(45 + 19) + 4)
-    field(back_x(37) - 8, back_y(94) - 6, back_x(336) + 77, back_y(94) + 21)
+    field(back_x(37) - 8, back_y(94) - 6, back_x(336) + ACTION_W, back_y(94) + 21)
 
     # The mark, faint, in the empty corner between the fields and Exit.
     paint_mark(c, 556, 236, 6.0, INK, 0.05)
@@ -545,11 +531,9 @@ def du(x, y):
 
 def mockup(pictures, hover, typesetter):
     c = pictures[156].stretched(CLIENT_W, CLIENT_H)
-    for word, _, normal, hover_id, _ in HEADER_BUTTONS:
-        x = {"Other Products": 102, "Buy Now": 171, "Website": 236, "Online Support": 293, "Help": 368}[word]
-        c.paste(pictures[hover_id if hover else normal], *du(x, 0))
-    for word, _, normal, hover_id, _ in ACTION_BUTTONS:
-        place = {"Browse": (336, 69), "Create": (35, 193), "Exit": (336, 193)}[word]
+    for _, _, normal, hover_id, _, left in HEADER_BUTTONS:
+        c.paste(pictures[hover_id if hover else normal], *du(left, 0))
+    for _, _, normal, hover_id, _, place in ACTION_BUTTONS:
         c.paste(pictures[hover_id if hover else normal], *du(*place))
     c.paste(pictures[157], *du(13, 42))
     c.paste(pictures[157], *du(13, 70))
@@ -583,10 +567,10 @@ def main():
 
     typesetter = Typesetter(args.convert, args.fonts)
     pictures = {}
-    for word, width, normal, hover, icon in HEADER_BUTTONS:
+    for word, width, normal, hover, icon, _ in HEADER_BUTTONS:
         pictures[normal] = header_button(word, width, icon, False, typesetter)
         pictures[hover] = header_button(word, width, icon, True, typesetter)
-    for word, mnemonic, normal, hover, primary in ACTION_BUTTONS:
+    for word, mnemonic, normal, hover, primary, _ in ACTION_BUTTONS:
         pictures[normal] = action_button(word, mnemonic, primary, False, typesetter)
         pictures[hover] = action_button(word, mnemonic, primary, True, typesetter)
     pictures[156] = background(typesetter)
