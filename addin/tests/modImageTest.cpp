@@ -306,6 +306,17 @@ TEST_F(ButtonPictureTest, InvalidPicturesLeaveTheClipboardAlone) {
     DeleteObject(notABitmap.bmp.hbitmap);
 }
 
+TEST_F(ButtonPictureTest, UntranslatableMaskColourIsReported) {
+    PicturePtr picture = BitmapPicture(PaintedBitmap(16, 12, ButtonPixels(kWhite, kWhite)));
+    ASSERT_TRUE(picture);
+    for (OLE_COLOR colour : {static_cast<OLE_COLOR>(0x80000000 | 200), static_cast<OLE_COLOR>(0x04FFFFFF)}) {
+        PutText("before");
+        const DWORD sequence = GetClipboardSequenceNumber();
+        EXPECT_EQ(CopyFaceToClipboard(picture.get(), colour), E_INVALIDARG) << std::hex << colour;
+        EXPECT_EQ(GetClipboardSequenceNumber(), sequence) << std::hex << colour << ": the clipboard was touched";
+    }
+}
+
 TEST_F(ButtonPictureTest, BusyClipboardIsReported) {
     PicturePtr picture = BitmapPicture(PaintedBitmap(16, 12, ButtonPixels(kWhite, kWhite)));
     ASSERT_TRUE(picture);

@@ -3,30 +3,10 @@
 // with DeleteDC.  (A context from GetDC is released instead: WindowDC.)
 #include <windows.h>
 
-#include <utility>
+#include "UniqueOwner.h"
 
-class UniqueDC {
-public:
-    UniqueDC() = default;
-    explicit UniqueDC(HDC dc) : dc_(dc) {}
-    ~UniqueDC() { reset(); }
+namespace owners {
+inline void DeleteDeviceContext(HDC dc) { DeleteDC(dc); }
+}  // namespace owners
 
-    UniqueDC(UniqueDC&& other) noexcept : dc_(std::exchange(other.dc_, nullptr)) {}
-    UniqueDC& operator=(UniqueDC&& other) noexcept {
-        if (this != &other) reset(std::exchange(other.dc_, nullptr));
-        return *this;
-    }
-    UniqueDC(const UniqueDC&) = delete;
-    UniqueDC& operator=(const UniqueDC&) = delete;
-
-    HDC get() const { return dc_; }
-    explicit operator bool() const { return dc_ != nullptr; }
-
-    void reset(HDC dc = nullptr) {
-        if (dc_) DeleteDC(dc_);
-        dc_ = dc;
-    }
-
-private:
-    HDC dc_ = nullptr;
-};
+using UniqueDC = UniqueOwner<HDC, &owners::DeleteDeviceContext>;

@@ -3,31 +3,10 @@
 // clipboard, which then owns it.
 #include <windows.h>
 
-#include <utility>
+#include "UniqueOwner.h"
 
-class UniqueGlobal {
-public:
-    UniqueGlobal() = default;
-    explicit UniqueGlobal(HGLOBAL block) : block_(block) {}
-    ~UniqueGlobal() { reset(); }
+namespace owners {
+inline void FreeGlobal(HGLOBAL block) { GlobalFree(block); }
+}  // namespace owners
 
-    UniqueGlobal(UniqueGlobal&& other) noexcept : block_(other.release()) {}
-    UniqueGlobal& operator=(UniqueGlobal&& other) noexcept {
-        if (this != &other) reset(other.release());
-        return *this;
-    }
-    UniqueGlobal(const UniqueGlobal&) = delete;
-    UniqueGlobal& operator=(const UniqueGlobal&) = delete;
-
-    HGLOBAL get() const { return block_; }
-    explicit operator bool() const { return block_ != nullptr; }
-
-    HGLOBAL release() { return std::exchange(block_, nullptr); }
-    void reset(HGLOBAL block = nullptr) {
-        if (block_) GlobalFree(block_);
-        block_ = block;
-    }
-
-private:
-    HGLOBAL block_ = nullptr;
-};
+using UniqueGlobal = UniqueOwner<HGLOBAL, &owners::FreeGlobal>;
