@@ -39,13 +39,4 @@ TEST(RegistryValueTest, TextKeepsTheReportedCharactersNulsIncluded) {
     }
 }
 
-TEST(RegistryValueTest, ThreeStates) {
-    RegistryValue value;
-    EXPECT_TRUE(IsEmpty(value));
-    value = std::string();
-    EXPECT_FALSE(IsEmpty(value)) << "an empty text is a text, not the empty value";
-    value = std::int32_t{0};
-    EXPECT_FALSE(IsEmpty(value));
-}
-
 }  // namespace
