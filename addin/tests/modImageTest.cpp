@@ -57,6 +57,18 @@ HBITMAP PaintedBitmap(int width, int height, const std::vector<COLORREF>& pixels
     return bitmap;
 }
 
+HPALETTE MakePalette(const std::vector<COLORREF>& colours) {
+    std::vector<unsigned char> buffer(sizeof(LOGPALETTE) + colours.size() * sizeof(PALETTEENTRY));
+    auto* logical = reinterpret_cast<LOGPALETTE*>(buffer.data());
+    logical->palVersion = 0x300;
+    logical->palNumEntries = static_cast<WORD>(colours.size());
+    PALETTEENTRY* entries = logical->palPalEntry;
+    for (size_t i = 0; i < colours.size(); ++i) {
+        entries[i] = PALETTEENTRY{GetRValue(colours[i]), GetGValue(colours[i]), GetBValue(colours[i]), 0};
+    }
+    return CreatePalette(logical);
+}
+
 // A 16 x 12 picture: background, a red frame, a blue square and one pixel
 // that is nearly, but not quite, the background.
 std::vector<COLORREF> ButtonPixels(COLORREF background, COLORREF accent) {
@@ -192,12 +204,7 @@ TEST_F(ButtonPictureTest, SystemColourIsTranslatedFirst) {
 }
 
 TEST_F(ButtonPictureTest, OwnPaletteIsUsedAndKept) {
-    struct { LOGPALETTE header; PALETTEENTRY more[1]; } logical{};
-    logical.header.palVersion = 0x300;
-    logical.header.palNumEntries = 2;
-    logical.header.palPalEntry[0] = PALETTEENTRY{255, 255, 255, 0};
-    logical.more[0] = PALETTEENTRY{255, 0, 0, 0};
-    HPALETTE palette = CreatePalette(&logical.header);
+    HPALETTE palette = MakePalette({kWhite, RGB(255, 0, 0)});
     ASSERT_NE(palette, nullptr);
     const std::vector<COLORREF> pixels = ButtonPixels(kWhite, RGB(255, 0, 0));
     PicturePtr picture = BitmapPicture(PaintedBitmap(16, 12, pixels), palette);
@@ -206,6 +213,42 @@ TEST_F(ButtonPictureTest, OwnPaletteIsUsedAndKept) {
     ASSERT_EQ(CopyFaceToClipboard(picture.get(), kWhite), S_OK);
     ExpectMask(16, 12, pixels, kWhite);
     EXPECT_EQ(GetObjectType(palette), static_cast<DWORD>(OBJ_PAL)) << "the picture's own palette was deleted";
+}
+
+// A picture loaded from a 256-colour file is a DIB section with its own
+// colour table; the mask colour is then matched through the palette.
+TEST_F(ButtonPictureTest, EightBitPictureWithItsPalette) {
+    const std::vector<COLORREF> table = {kWhite, RGB(255, 0, 0), RGB(0, 0, 255), RGB(0, 128, 0)};
+    struct { BITMAPINFOHEADER header; RGBQUAD colours[256]; } info{};
+    info.header.biSize = sizeof(info.header);
+    info.header.biWidth = 16;
+    info.header.biHeight = -12;  // top row first
+    info.header.biPlanes = 1;
+    info.header.biBitCount = 8;
+    info.header.biClrUsed = 4;
+    for (int i = 0; i < 4; ++i) {
+        info.colours[i] = RGBQUAD{GetBValue(table[i]), GetGValue(table[i]), GetRValue(table[i]), 0};
+    }
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < 12; ++y) {
+        for (int x = 0; x < 16; ++x) {
+            const int index = (x * 3 + y * 5) % 7 % 4;
+            static_cast<unsigned char*>(bits)[y * 16 + x] = static_cast<unsigned char>(index);
+            pixels.push_back(table[index]);
+        }
+    }
+    PicturePtr picture = BitmapPicture(bitmap, MakePalette(table));
+    ASSERT_TRUE(picture);
+
+    ASSERT_EQ(CopyFaceToClipboard(picture.get(), kWhite), S_OK);
+    ExpectMask(16, 12, pixels, kWhite);
+    const std::optional<std::string> dib = ClipboardBlock(CF_DIB);
+    ASSERT_TRUE(dib);
+    EXPECT_EQ(HeaderOf(*dib).biBitCount, 8);
+    EXPECT_TRUE(ClipboardBlock(kFace) == dib);
 }
 
 TEST_F(ButtonPictureTest, TwoCallsLeaveTheSameFormats) {
@@ -341,14 +384,10 @@ TEST_F(ButtonPictureTest, BusyClipboardIsReported) {
 }
 
 TEST_F(ButtonPictureTest, ReleasesEveryGdiObjectOnEveryPath) {
-    struct { LOGPALETTE header; } logical{};
-    logical.header.palVersion = 0x300;
-    logical.header.palNumEntries = 1;
-    logical.header.palPalEntry[0] = PALETTEENTRY{255, 255, 255, 0};
     WindowDC screen;
     PicturePtr plain = BitmapPicture(PaintedBitmap(16, 12, ButtonPixels(kWhite, kWhite)));
     PicturePtr withPalette =
-        BitmapPicture(PaintedBitmap(16, 12, ButtonPixels(kWhite, kWhite)), CreatePalette(&logical.header));
+        BitmapPicture(PaintedBitmap(16, 12, ButtonPixels(kWhite, kWhite)), MakePalette({kWhite}));
     PicturePtr tooWide = BitmapPicture(CreateCompatibleBitmap(screen.get(), 30001, 1));
     PICTDESC none{};
     none.picType = PICTYPE_NONE;
