@@ -60,25 +60,32 @@ HRESULT RunScript(int resource, const std::string& modulePath, bool registering)
     return S_OK;
 }
 
-// The type library embedded in the DLL, else the ".tlb" file beside it.
-HRESULT LoadOwnTypeLibrary(const std::string& modulePath, ComPtr<ITypeLib>& library) {
-    HRESULT hr = LoadTypeLibEx(Wide(modulePath).c_str(), REGKIND_NONE, library.put());
+// The type library embedded in the DLL, else the ".tlb" file beside it;
+// libraryPath says which file held it.
+HRESULT LoadOwnTypeLibrary(const std::string& modulePath, ComPtr<ITypeLib>& library, std::string& libraryPath) {
+    libraryPath = modulePath;
+    HRESULT hr = LoadTypeLibEx(Wide(libraryPath).c_str(), REGKIND_NONE, library.put());
     if (SUCCEEDED(hr)) return hr;
-    return LoadTypeLibEx(Wide(TypeLibraryBeside(modulePath)).c_str(), REGKIND_NONE, library.put());
+    libraryPath = TypeLibraryBeside(modulePath);
+    return LoadTypeLibEx(Wide(libraryPath).c_str(), REGKIND_NONE, library.put());
 }
 
 HRESULT RegisterTypeLibrary(const std::string& modulePath) {
     ComPtr<ITypeLib> library;
-    HRESULT hr = LoadOwnTypeLibrary(modulePath, library);
+    std::string libraryPath;
+    HRESULT hr = LoadOwnTypeLibrary(modulePath, library, libraryPath);
     if (FAILED(hr)) return hr;
-    std::wstring path = Wide(modulePath);
+    // The file that holds the library is registered, so that a library read
+    // from the ".tlb" beside the DLL is found there again.
+    std::wstring path = Wide(libraryPath);
     std::wstring helpDirectory = Wide(HelpDirectory(modulePath));
     return RegisterTypeLib(library.get(), &path[0], helpDirectory.empty() ? nullptr : &helpDirectory[0]);
 }
 
 HRESULT UnregisterTypeLibrary(const std::string& modulePath) {
     ComPtr<ITypeLib> library;
-    HRESULT hr = LoadOwnTypeLibrary(modulePath, library);
+    std::string libraryPath;
+    HRESULT hr = LoadOwnTypeLibrary(modulePath, library, libraryPath);
     if (FAILED(hr)) return hr;
     TLIBATTR* attributes = nullptr;
     hr = library->GetLibAttr(&attributes);
