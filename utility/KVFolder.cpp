@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "Bstr.h"
-#include "FolderWriteTest.h"
+#include "FolderDialog.h"
 #include "ResultText.h"
 #include "win/ComPtr.h"
 #include "win/UniqueHandle.h"
@@ -22,10 +22,6 @@ constexpr DWORD kUrlFlags = 0x84000000;  // INTERNET_FLAG_RELOAD | INTERNET_FLAG
 constexpr int kUrlAttempts = 3;
 constexpr DWORD kReadChunk = 20480;
 
-// Whether a chosen folder must take a new file; set by ShowDialog from the
-// Windows version, shared by every object of the process.
-volatile unsigned char g_writeTest = 0;
-
 class ComInitialization {
 public:
     ComInitialization() : hr_(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)) {}
@@ -38,61 +34,6 @@ public:
 private:
     HRESULT hr_;
 };
-
-void UpdateWriteTestFlag() {
-    OSVERSIONINFOA info = {};
-    info.dwOSVersionInfoSize = sizeof info;
-    if (!GetVersionExA(&info)) return;
-    const auto versionClass = FolderVersionClass(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
-    if (versionClass) g_writeTest = WriteTestApplies(*versionClass) ? 1 : 0;
-}
-
-// A file can be made in the folder: a probe of a name not taken yet is
-// created and deleted again, so no file of the user's is ever touched.
-bool FolderTakesFiles(const std::string& folder) {
-    SECURITY_ATTRIBUTES inheritable = {sizeof inheritable, nullptr, TRUE};
-    for (unsigned index = 0; index < kProbeNames; ++index) {
-        const std::string probe = ProbeFilePath(folder, index);
-        if (probe.empty()) return false;
-        UniqueHandle file(CreateFileA(probe.c_str(), GENERIC_WRITE, 0, &inheritable, CREATE_NEW,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
-            const DWORD error = GetLastError();
-            if (error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS) continue;
-            return false;
-        }
-        const bool closed = CloseHandle(file.release()) != FALSE;
-        DeleteFileA(probe.c_str());
-        return closed;
-    }
-    return false;
-}
-
-bool FolderPasses(LPCITEMIDLIST item) {
-    if (!item) return false;
-    char path[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(item, path) || path[0] == '\0') return false;
-    if (!g_writeTest) return true;
-    return FolderTakesFiles(path);
-}
-
-int CALLBACK BrowseCallback(HWND dialog, UINT message, LPARAM lParam, LPARAM) {
-    try {
-        switch (message) {
-        case BFFM_SELCHANGED:
-            SendMessageA(dialog, BFFM_ENABLEOK, 0, FolderPasses(reinterpret_cast<LPCITEMIDLIST>(lParam)) ? 1 : 0);
-            return 0;
-        case BFFM_VALIDATEFAILEDA:
-        case BFFM_VALIDATEFAILEDW:
-            SendMessageA(dialog, BFFM_ENABLEOK, 0, 0);
-            return 1;  // the dialog stays open
-        default:
-            return 0;
-        }
-    } catch (...) {
-        return 0;
-    }
-}
 
 void FreeItem(LPITEMIDLIST item) {
     ComPtr<IMalloc> allocator;
@@ -115,7 +56,7 @@ STDMETHODIMP KVFolder::ShowDialog(long hAppWnd, BSTR* pbstrSelectedPath) {
             info.pszDisplayName = displayName;
             info.lpszTitle = "Select Folder:";
             info.ulFlags = kDialogFlags;
-            info.lpfn = BrowseCallback;
+            info.lpfn = FolderDialogCallback;
             if (LPITEMIDLIST item = SHBrowseForFolderA(&info)) {
                 char path[MAX_PATH] = {};
                 if (SHGetPathFromIDListA(item, path)) selected = path;
