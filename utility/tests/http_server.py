@@ -15,7 +15,7 @@ import socketserver
 import sys
 
 def pattern(n):
-    block = bytes(range(1, 256)) * 64
+    block = bytes(range(32, 127)) * 64
     return (block * (n // len(block) + 1))[:n]
 
 
