@@ -35,18 +35,24 @@ check "UpLoad" 1 "$(field uploaded "$out")"
 check "UpLoad stores the file" same "$(cmp -s "$scratch/payload.txt" "$scratch/ftproot/from-script.bin" && echo same || echo differs)"
 check "UpLoad with a wrong password" 0 "$(field refused "$out")"
 
-# The prefix's Windows version is read when a process starts.
-version_of() {
-    run reg add 'HKCU\Software\Wine' /v Version /d "$1" /f >/dev/null
-    cat >"$scratch/version.vbs" <<'VBS'
+# The prefix's Windows version is read when a process starts; the value the
+# prefix had is put back afterwards.
+wine_key='HKCU\Software\Wine'
+previous=$(run reg query "$wine_key" /v Version 2>/dev/null | sed -n 's/^ *Version *REG_SZ *//p')
+if [ -n "$previous" ]; then
+    on_exit "run reg add '$wine_key' /v Version /d '$previous' /f"
+else
+    on_exit "run reg delete '$wine_key' /v Version /f"
+fi
+cat >"$scratch/version.vbs" <<'VBS'
 WScript.Echo "version=" & CreateObject("Utility.KVSystem").GetVersionOS()
 VBS
+version_of() {
+    run reg add "$wine_key" /v Version /d "$1" /f >/dev/null
     field version "$(run cscript //nologo "$(winpath "$scratch/version.vbs")")"
 }
-on_exit "run reg delete 'HKCU\\Software\\Wine' /v Version /f"
 check "GetVersionOS on XP" "Microsoft Windows XP Professional Service Pack 3 (Build 2600)" "$(version_of winxp)"
 check "GetVersionOS on Server 2003" \
     "Microsoft Windows Server 2003 family Standard Edition Service Pack 2 (Build 3790)" "$(version_of win2003)"
-run reg delete 'HKCU\Software\Wine' /v Version /f >/dev/null
 
 finish
