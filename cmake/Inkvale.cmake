@@ -32,6 +32,16 @@ elseif(INKVALE_WINDOWS_TESTS)
   endforeach()
 endif()
 
+# inkvale_deliverable(TARGET)
+# Marks a shipped program or library: after each link its imports are
+# checked against the DLLs Windows itself provides.
+function(inkvale_deliverable target)
+  add_custom_command(TARGET ${target} POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP} -DBINARY=$<TARGET_FILE:${target}>
+            -P ${PROJECT_SOURCE_DIR}/cmake/CheckImports.cmake
+    VERBATIM)
+endfunction()
+
 # inkvale_native_test(NAME SOURCES... [LIBS ...])
 # A unit test of portable rules, built and run natively only.
 function(inkvale_native_test name)

@@ -200,7 +200,10 @@ MessageBoxView ReadMessageBox(HWND box) {
             if (style & WS_VISIBLE) view.buttons.push_back(GetDlgCtrlID(child));
         } else if (_stricmp(cls.c_str(), "Static") == 0) {
             if ((style & SS_TYPEMASK) == SS_ICON) {
-                if (style & WS_VISIBLE) view.icon = RecogniseIcon(child);
+                // A box without an icon may keep an empty icon control.
+                DWORD_PTR icon = 0;
+                SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &icon);
+                if ((style & WS_VISIBLE) && icon) view.icon = RecogniseIcon(child);
             } else {
                 std::string text = WindowText(child);
                 if (!text.empty()) view.text = text;

@@ -6,6 +6,9 @@
 #   world.sh start WORLD_DIR   end whatever an earlier run left, then boot anew
 #   world.sh stop  WORLD_DIR   end the server, every Wine process, then the display
 #   world.sh env   WORLD_DIR   print the environment a Windows program needs
+#
+# With WORLD_DISPLAY set (for example to a person's own $DISPLAY), start uses
+# that display instead of starting Xvfb.
 set -euo pipefail
 
 action=${1:?usage: world.sh start|stop|env WORLD_DIR}
@@ -42,6 +45,10 @@ stop_world() {
 }
 
 start_display() {
+    if [ -n "${WORLD_DISPLAY:-}" ]; then
+        export DISPLAY="$WORLD_DISPLAY"
+        return
+    fi
     # -displayfd lets the server pick a free display number itself, so two
     # runs on one machine never fight over one.
     local fifo="$world/display.fifo"
