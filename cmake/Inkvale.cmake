@@ -19,6 +19,10 @@ if(WIN32)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 1252")
 endif()
 
+# The test world of this build tree, and how a Windows program runs in it.
+set(INKVALE_WORLD_DIR ${CMAKE_BINARY_DIR}/world)
+set(INKVALE_WINE_RUN ${PROJECT_SOURCE_DIR}/testenv/world/wine-run.sh ${INKVALE_WORLD_DIR})
+
 # GoogleTest: the installed package natively, Debian's sources cross-built for Windows.
 if(NOT WIN32)
   find_package(GTest REQUIRED)

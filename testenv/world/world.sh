@@ -17,6 +17,9 @@ mkdir -p "$world"
 world=$(cd "$world" && pwd)
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# Say which step failed, with what it printed, rather than failing mutely.
+trap 'echo "world.sh: \"$BASH_COMMAND\" failed with code $?" >&2; tail -n 20 "$world"/*.log >&2 2>/dev/null' ERR
+
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
 
@@ -84,10 +87,10 @@ start)
     "$wine" wineboot -i </dev/null >"$world/wineboot.log" 2>&1
     # wineboot also starts the desktop and the services, detached from us,
     # rather than lazily under a test whose output a runner is reading.
-    "$wine" wineboot </dev/null >/dev/null 2>&1
+    "$wine" wineboot </dev/null >>"$world/wineboot.log" 2>&1
     # Without a window manager on the display, Wine would wait two seconds
     # for one each time a managed window is hidden.
-    "$wine" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f </dev/null >/dev/null 2>&1
+    "$wine" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f </dev/null >>"$world/wineboot.log" 2>&1
     write_env
     ;;
 stop)
