@@ -4,6 +4,7 @@
 
 #include <shellapi.h>
 
+#include <cstddef>
 #include <vector>
 
 #include "ConverterTexts.h"
@@ -14,7 +15,8 @@
 
 #ifndef _WIN64
 static_assert(sizeof(STARTUPINFOA) == 68, "STARTUPINFOA of 32-bit Windows");
-static_assert(OPENFILENAME_SIZE_VERSION_400A == 76, "OPENFILENAMEA of Windows 95 and NT 4");
+// OPENFILENAME_SIZE_VERSION_400A: the record up to lpTemplateName.
+static_assert(offsetof(OPENFILENAMEA, lpTemplateName) + sizeof(LPCSTR) == 76, "OPENFILENAMEA of Windows 95 and NT 4");
 #endif
 
 namespace {
