@@ -1,0 +1,201 @@
+// What the converter's dialog shows, read from the screen: the picture
+// buttons at their bitmaps' sizes with their hover pictures, the background
+// behind the labels, the status line on white, and no GDI objects used up.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ConverterSession.h"
+#include "TestWorld.h"
+
+using converter_test::ConverterSession;
+using testenv::Quoted;
+
+namespace {
+
+// A bitmap of Inkvale.exe's resources, loaded as the converter loads it.
+gui::Pixels ResourceBitmap(WORD id, UINT flags) {
+    gui::Pixels pixels;
+    HMODULE module = LoadLibraryExA(converter_test::InkvaleExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return pixels;
+    HBITMAP bitmap = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(id), IMAGE_BITMAP, 0, 0, flags));
+    BITMAP info{};
+    if (bitmap && GetObjectA(bitmap, sizeof(info), &info)) {
+        BITMAPINFO format{};
+        format.bmiHeader.biSize = sizeof(format.bmiHeader);
+        format.bmiHeader.biWidth = info.bmWidth;
+        format.bmiHeader.biHeight = -info.bmHeight;
+        format.bmiHeader.biPlanes = 1;
+        format.bmiHeader.biBitCount = 32;
+        format.bmiHeader.biCompression = BI_RGB;
+        pixels.width = info.bmWidth;
+        pixels.height = info.bmHeight;
+        pixels.rgb.resize(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+        HDC screen = GetDC(nullptr);
+        GetDIBits(screen, bitmap, 0, info.bmHeight, pixels.rgb.data(), &format, DIB_RGB_COLORS);
+        ReleaseDC(nullptr, screen);
+        for (uint32_t& p : pixels.rgb) p &= 0x00FFFFFF;
+    }
+    if (bitmap) DeleteObject(bitmap);
+    FreeLibrary(module);
+    return pixels;
+}
+
+// The background picture stretched over a client area of that size, by the
+// system's own plain stretched copy.
+gui::Pixels StretchedBackground(int width, int height) {
+    gui::Pixels stretched;
+    HMODULE module = LoadLibraryExA(converter_test::InkvaleExe().c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (!module) return stretched;
+    HBITMAP picture = static_cast<HBITMAP>(LoadImageA(module, MAKEINTRESOURCEA(156), IMAGE_BITMAP, 0, 0, 0));
+    BITMAP info{};
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = width;
+    format.bmiHeader.biHeight = -height;
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC source = CreateCompatibleDC(screen);
+    HDC target = CreateCompatibleDC(screen);
+    HBITMAP canvas = CreateDIBSection(screen, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (picture && canvas && GetObjectA(picture, sizeof(info), &info)) {
+        HGDIOBJ oldSource = SelectObject(source, picture);
+        HGDIOBJ oldTarget = SelectObject(target, canvas);
+        StretchBlt(target, 0, 0, width, height, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        GdiFlush();
+        stretched.width = width;
+        stretched.height = height;
+        const auto* p = static_cast<const uint32_t*>(bits);
+        stretched.rgb.assign(p, p + static_cast<size_t>(width) * height);
+        for (uint32_t& c : stretched.rgb) c &= 0x00FFFFFF;
+        SelectObject(source, oldSource);
+        SelectObject(target, oldTarget);
+    }
+    if (canvas) DeleteObject(canvas);
+    DeleteDC(target);
+    DeleteDC(source);
+    ReleaseDC(nullptr, screen);
+    if (picture) DeleteObject(picture);
+    FreeLibrary(module);
+    return stretched;
+}
+
+size_t Mismatches(const gui::Pixels& a, const gui::Pixels& b) {
+    if (a.width != b.width || a.height != b.height) return static_cast<size_t>(-1);
+    size_t count = 0;
+    for (size_t i = 0; i < a.rgb.size(); ++i) count += a.rgb[i] != b.rgb[i];
+    return count;
+}
+
+RECT ClientRectOf(HWND dialog, int controlId) {
+    RECT rect{};
+    HWND control = GetDlgItem(dialog, controlId);
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+class ConverterDrawing : public testing::Test {
+protected:
+    void SetUp() override {
+        converter_ = ConverterSession::Start(" " + Quoted(testenv::FreshFolder("drawing")));
+        ASSERT_TRUE(converter_);
+        ASSERT_TRUE(converter_.WaitForStatus("Please select destination path."));
+    }
+    void TearDown() override {
+        if (converter_ && IsWindow(converter_.dialog())) gui::CloseWindowAndWait(converter_.dialog());
+    }
+    ConverterSession converter_;
+};
+
+struct PictureButton {
+    int id;
+    WORD normal;
+    WORD hover;
+};
+
+TEST_F(ConverterDrawing, PictureButtonsShowTheirBitmapsAndHover) {
+    const PictureButton buttons[] = {{1004, 131, 133}, {1050, 134, 136}, {1011, 137, 130}, {5, 143, 145},
+                                     {7, 140, 142},    {4, 146, 148},    {3, 154, 149},    {6, 151, 153}};
+    HWND dialog = converter_.dialog();
+    for (const PictureButton& b : buttons) {
+        SCOPED_TRACE("button " + std::to_string(b.id));
+        HWND button = GetDlgItem(dialog, b.id);
+        const gui::Pixels normal = ResourceBitmap(b.normal, LR_LOADMAP3DCOLORS);
+        const gui::Pixels hover = ResourceBitmap(b.hover, LR_LOADMAP3DCOLORS);
+        ASSERT_TRUE(normal && hover);
+
+        RECT rect{};
+        GetWindowRect(button, &rect);
+        EXPECT_EQ(rect.right - rect.left, normal.width);
+        EXPECT_EQ(rect.bottom - rect.top, normal.height);
+        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), normal) == 0; }, 5000));
+
+        ASSERT_TRUE(gui::MovePointerTo(button, normal.width / 2, normal.height / 2));
+        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), hover) == 0; }, 5000))
+            << "the hover picture did not show";
+        // Away onto the background, below every control.
+        ASSERT_TRUE(gui::MovePointerTo(dialog, 5, 5 + ClientRectOf(dialog, 1011).bottom));
+        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), normal) == 0; }, 5000))
+            << "the normal picture did not come back";
+    }
+}
+
+TEST_F(ConverterDrawing, BackgroundBehindLabelsAndStatusOnWhite) {
+    HWND dialog = converter_.dialog();
+    const RECT status = ClientRectOf(dialog, 1001);
+    // Transparent controls paint last: wait until the dialog has painted.
+    gui::Pixels client;
+    gui::WaitUntil([&] {
+        client = gui::CaptureWindow(dialog, true);
+        return client && client.At(status.right - 2, status.bottom - 2) == 0xFFFFFF;
+    }, 5000);
+    ASSERT_TRUE(client);
+    const gui::Pixels background = StretchedBackground(client.width, client.height);
+    ASSERT_TRUE(background);
+
+    // The empty destination line, and the part of the check box label right
+    // of its text: the picture shows through.
+    RECT destination = ClientRectOf(dialog, 1009);
+    RECT label = ClientRectOf(dialog, 1007);
+    label.left = (label.left + label.right) / 2 + 40;
+    for (const RECT& r : {destination, label}) {
+        size_t differ = 0, total = 0;
+        for (int y = r.top; y < r.bottom; ++y) {
+            for (int x = r.left; x < r.right; ++x, ++total) differ += client.At(x, y) != background.At(x, y);
+        }
+        EXPECT_LE(differ * 100, total) << "label at " << r.left << "," << r.top << " hides the background";
+    }
+
+    // The status line: white over its whole rectangle but for its black text.
+    size_t white = 0, dark = 0, total = 0;
+    for (int y = status.top; y < status.bottom; ++y) {
+        for (int x = status.left; x < status.right; ++x, ++total) {
+            const uint32_t p = client.At(x, y);
+            white += p == 0xFFFFFF;
+            dark += ((p >> 16) & 0xFF) < 96 && ((p >> 8) & 0xFF) < 96 && (p & 0xFF) < 96;
+        }
+    }
+    EXPECT_EQ(client.At(status.right - 2, status.bottom - 2), 0xFFFFFFu);
+    EXPECT_GT(white * 10, total * 8) << "the status line is not on white";
+    EXPECT_GT(dark, 20u) << "no black text in the status line";
+}
+
+TEST_F(ConverterDrawing, RepaintingUsesUpNoGdiObjects) {
+    HANDLE process = converter_.process().handle();
+    const DWORD before = GetGuiResources(process, GR_GDIOBJECTS);
+    if (before == 0) GTEST_SKIP() << "this system does not count another process's GDI objects";
+    for (int i = 0; i < 1000; ++i) {
+        RedrawWindow(converter_.dialog(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
+    // Sent after the repaints: once answered, they have all been handled.
+    DWORD_PTR ignored;
+    SendMessageTimeoutA(converter_.dialog(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
+    EXPECT_LE(GetGuiResources(process, GR_GDIOBJECTS), before + 2);
+}
+
+}  // namespace
