@@ -59,14 +59,19 @@ function(inkvale_native_test name)
 endfunction()
 
 # inkvale_windows_test(NAME SOURCES... [LIBS ...] [FIXTURES ...] [LOCKS ...]
-#                      [DEPENDS targets...] [TIMEOUT seconds])
+#                      [DEPENDS targets...] [TIMEOUT seconds] [SCREEN])
 # A Windows test program run under Wine in the build tree's test world.  The
 # world fixture (display, prefix, server) is always required; FIXTURES adds
 # more of the world (for example "printer"), LOCKS names resources the test
 # must not share with another test running at the same time.  DEPENDS are
-# programs the test starts; they are built with it.
+# programs the test starts; they are built with it.  SCREEN marks a test that
+# reads pixels from the screen: windows of another test could cover what it
+# looks at, so such tests take turns.
 function(inkvale_windows_test name)
-  cmake_parse_arguments(ARG "" "TIMEOUT" "SOURCES;LIBS;FIXTURES;LOCKS;DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "SCREEN" "TIMEOUT" "SOURCES;LIBS;FIXTURES;LOCKS;DEPENDS" ${ARGN})
+  if(ARG_SCREEN)
+    list(APPEND ARG_LOCKS screen)
+  endif()
   if(NOT INKVALE_WINDOWS_TESTS)
     return()
   endif()

@@ -203,7 +203,10 @@ MessageBoxView ReadMessageBox(HWND box) {
                 // A box without an icon may keep an empty icon control.
                 DWORD_PTR icon = 0;
                 SendMessageTimeoutA(child, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs, &icon);
-                if ((style & WS_VISIBLE) && icon) view.icon = RecogniseIcon(child);
+                if ((style & WS_VISIBLE) && icon) {
+                    // The box may not be painted yet; wait until the icon shows.
+                    WaitUntil([&] { return (view.icon = RecogniseIcon(child)) != MessageIcon::Unknown; }, 2000);
+                }
             } else {
                 std::string text = WindowText(child);
                 if (!text.empty()) view.text = text;
