@@ -90,6 +90,17 @@ size_t Mismatches(const gui::Pixels& a, const gui::Pixels& b) {
     return count;
 }
 
+size_t DarkPixels(const gui::Pixels& pixels, const RECT& r) {
+    size_t dark = 0;
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            const uint32_t p = pixels.At(x, y);
+            dark += ((p >> 16) & 0xFF) < 96 && ((p >> 8) & 0xFF) < 96 && (p & 0xFF) < 96;
+        }
+    }
+    return dark;
+}
+
 RECT ClientRectOf(HWND dialog, int controlId) {
     RECT rect{};
     HWND control = GetDlgItem(dialog, controlId);
@@ -147,11 +158,11 @@ TEST_F(ConverterDrawing, PictureButtonsShowTheirBitmapsAndHover) {
 TEST_F(ConverterDrawing, BackgroundBehindLabelsAndStatusOnWhite) {
     HWND dialog = converter_.dialog();
     const RECT status = ClientRectOf(dialog, 1001);
-    // Transparent controls paint last: wait until the dialog has painted.
+    // Wait until the dialog has painted its status text.
     gui::Pixels client;
     gui::WaitUntil([&] {
         client = gui::CaptureWindow(dialog, true);
-        return client && client.At(status.right - 2, status.bottom - 2) == 0xFFFFFF;
+        return client && DarkPixels(client, status) > 20;
     }, 5000);
     ASSERT_TRUE(client);
     const gui::Pixels background = StretchedBackground(client.width, client.height);
@@ -171,17 +182,14 @@ TEST_F(ConverterDrawing, BackgroundBehindLabelsAndStatusOnWhite) {
     }
 
     // The status line: white over its whole rectangle but for its black text.
-    size_t white = 0, dark = 0, total = 0;
+    size_t white = 0, total = 0;
     for (int y = status.top; y < status.bottom; ++y) {
-        for (int x = status.left; x < status.right; ++x, ++total) {
-            const uint32_t p = client.At(x, y);
-            white += p == 0xFFFFFF;
-            dark += ((p >> 16) & 0xFF) < 96 && ((p >> 8) & 0xFF) < 96 && (p & 0xFF) < 96;
-        }
+        for (int x = status.left; x < status.right; ++x, ++total) white += client.At(x, y) == 0xFFFFFF;
     }
+    EXPECT_EQ(client.At(status.left + 1, status.top + 1), 0xFFFFFFu);
     EXPECT_EQ(client.At(status.right - 2, status.bottom - 2), 0xFFFFFFu);
     EXPECT_GT(white * 10, total * 8) << "the status line is not on white";
-    EXPECT_GT(dark, 20u) << "no black text in the status line";
+    EXPECT_GT(DarkPixels(client, status), 20u) << "no black text in the status line";
 }
 
 TEST_F(ConverterDrawing, RepaintingUsesUpNoGdiObjects) {
