@@ -77,25 +77,35 @@ void ConverterSession::ExpectMessage(const std::string& text) {
 }
 
 void ConverterSession::ChooseDestination(const std::string& fileName, bool expectReplaceQuestion) {
-    ASSERT_TRUE(gui::ClickButton(dialog_, 1004));
+    std::string failure;
+    ASSERT_TRUE(TryChooseDestination(fileName, expectReplaceQuestion, &failure)) << failure;
+}
+
+bool ConverterSession::TryChooseDestination(const std::string& fileName, bool expectReplaceQuestion,
+                                            std::string* failure) {
+    auto fail = [&](const std::string& why) {
+        *failure = why + " (" + fileName + ")";
+        return false;
+    };
+    if (!gui::ClickButton(dialog_, 1004)) return fail("no Browse button");
     HWND save = WaitForOtherDialog();
-    ASSERT_NE(save, nullptr) << "the save dialog did not open";
-    if (!expectReplaceQuestion) {
-        ASSERT_TRUE(gui::FillFileDialog(save, fileName)) << fileName;
-        return;
-    }
+    if (!save) return fail("the save dialog did not open");
+    if (!expectReplaceQuestion) return gui::FillFileDialog(save, fileName) || fail("the save dialog did not take the name");
+
     HWND name = GetDlgItem(save, 0x47C);
     if (!name) name = GetDlgItem(save, 0x480);
-    ASSERT_NE(name, nullptr);
+    if (!name) return fail("no file name field");
     SendMessageA(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(fileName.c_str()));
-    ASSERT_TRUE(gui::ClickButton(save, IDOK));
+    if (!gui::ClickButton(save, IDOK)) return fail("no OK button");
     // The question belongs to the save dialog.
     HWND question = WaitForOtherDialog(save);
-    ASSERT_NE(question, nullptr) << "no question about replacing " << fileName;
+    if (!question) return fail("no question about replacing the file");
     const gui::MessageBoxView view = gui::ReadMessageBox(question);
-    ASSERT_NE(std::find(view.buttons.begin(), view.buttons.end(), IDYES), view.buttons.end()) << view.text;
-    ASSERT_TRUE(gui::AnswerMessageBox(question, IDYES));
-    ASSERT_TRUE(gui::WaitForWindowGone(save));
+    if (std::find(view.buttons.begin(), view.buttons.end(), IDYES) == view.buttons.end()) {
+        return fail("no Yes in the question: " + view.text);
+    }
+    if (!gui::AnswerMessageBox(question, IDYES)) return fail("the question stayed");
+    return gui::WaitForWindowGone(save) || fail("the save dialog stayed");
 }
 
 void ConverterSession::CancelBrowse() {

@@ -35,8 +35,10 @@ public:
     // Waits for the message box and checks caption, text, icon and button.
     void ExpectMessage(const std::string& text);
     // Presses Browse, types fileName in the save dialog and confirms; answers
-    // Yes to the question about replacing a file.
+    // Yes to the question about replacing a file.  The Try form says what
+    // went wrong instead of failing a test.
     void ChooseDestination(const std::string& fileName, bool expectReplaceQuestion = false);
+    bool TryChooseDestination(const std::string& fileName, bool expectReplaceQuestion, std::string* failure);
     void CancelBrowse();
 
     // Until the process has ended with exit code 0.
