@@ -12,19 +12,13 @@ runs=${1:-3}
 
 scripts/setup.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target converter_bench printer_files
+cmake --build --preset win64 --target converter_bench printer_files register_recorders
 
 world=build/bench-converter/world
 out=out/bench-converter
 rm -rf "$out"; mkdir -p "$out"
 trap 'testenv/world/world.sh stop "$world"' EXIT
-testenv/world/world.sh start "$world"
-
-gs_folder="$world/prefix/drive_c/windows/system32/gs/gs8.71/bin"
-mkdir -p "$gs_folder"
-cp build/win64/testenv/ghostscript/gswin32c.exe "$gs_folder/gswin32c.exe"
-bat="Z:$(realpath build/win64/testenv/printer/PrinterInstallation.bat | tr / '\\')"
-testenv/world/wine-run.sh "$world" cmd /c "$bat" 'c:\' </dev/null >/dev/null
+scripts/converter-world.sh "$world"
 
 export INKVALE_BUILD=$root/build/win64 INKVALE_SOURCE=$root
 out_windows="Z:$(realpath "$out" | tr / '\\')"

@@ -26,16 +26,7 @@ world=build/demo-converter/world
 out=out/converter
 rm -rf "$out"; mkdir -p "$out"
 trap 'testenv/world/world.sh stop "$world"' EXIT
-testenv/world/world.sh start "$world"
-
-# The parts of the test world the converter meets: Ghostscript behind the
-# stand-in, the printer, and the recorders as the PDF viewer and browser.
-gs_folder="$world/prefix/drive_c/windows/system32/gs/gs8.71/bin"
-mkdir -p "$gs_folder"
-cp build/win64/testenv/ghostscript/gswin32c.exe "$gs_folder/gswin32c.exe"
-bat="Z:$(realpath build/win64/testenv/printer/PrinterInstallation.bat | tr / '\\')"
-testenv/world/wine-run.sh "$world" cmd /c "$bat" 'c:\' </dev/null >/dev/null
-testenv/world/wine-run.sh "$world" build/win64/testenv/recorders/register_recorders.exe </dev/null >/dev/null
+scripts/converter-world.sh "$world"
 
 export INKVALE_BUILD=$root/build/win64 INKVALE_SOURCE=$root
 out_windows="Z:$(realpath "$out" | tr / '\\')"
