@@ -8,7 +8,8 @@
 #include "WinApp.h"
 #include "WindowsVersion.h"
 #include "resource.h"
-#include "win/MemoryDC.h"
+#include "win/SelectedObject.h"
+#include "win/UniqueDC.h"
 
 #ifndef _WIN64
 static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA of 32-bit Windows");
@@ -161,9 +162,9 @@ void CConverterDlg::OnEraseBackground(HDC dc) {
     if (!GetObjectA(m_background.get(), sizeof(picture), &picture)) return;
     RECT client{};
     GetClientRect(m_hWnd, &client);
-    MemoryDC memory(dc);
+    UniqueDC memory(CreateCompatibleDC(dc));
     if (!memory) return;
-    memory.Select(m_background.get());
+    SelectedObject selected(memory.get(), m_background.get());
     StretchBlt(dc, 0, 0, client.right, client.bottom, memory.get(), 0, 0, picture.bmWidth, picture.bmHeight, SRCCOPY);
 }
 

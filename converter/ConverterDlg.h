@@ -58,7 +58,7 @@ private:
     CFile m_lockFile;
     std::string m_chosenPath;
     int m_osVersionCode;
-    UniqueBitmap m_background;
+    UniqueGdiObject<HBITMAP> m_background;
     CHoverButton m_otherProducts;  // 4
     CHoverButton m_buyNow;         // 6
     CHoverButton m_website;        // 3

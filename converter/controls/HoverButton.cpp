@@ -3,7 +3,8 @@
 #include <string>
 
 #include "WinApp.h"
-#include "win/MemoryDC.h"
+#include "win/SelectedObject.h"
+#include "win/UniqueDC.h"
 
 namespace {
 
@@ -32,7 +33,7 @@ bool CHoverButton::LoadStateBitmaps(WORD normalId, WORD hoverId, WORD pressedId)
 }
 
 void CHoverButton::DrawItem(DRAWITEMSTRUCT* item) {
-    MemoryDC memory(item->hDC);
+    UniqueDC memory(CreateCompatibleDC(item->hDC));
     if (!memory) return;
     HBITMAP shown = normalBitmap.get();
     if (item->itemState & ODS_SELECTED) {
@@ -40,7 +41,7 @@ void CHoverButton::DrawItem(DRAWITEMSTRUCT* item) {
     } else if (hovering) {
         shown = hoverBitmap.get();
     }
-    memory.Select(shown);
+    SelectedObject selected(memory.get(), shown);
     BitBlt(item->hDC, 0, 0, bitmapWidth, bitmapHeight, memory.get(), 0, 0, SRCCOPY);
 }
 

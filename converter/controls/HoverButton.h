@@ -31,9 +31,9 @@ private:
     BOOL hovering = FALSE;
     LONG bitmapWidth = 0;
     LONG bitmapHeight = 0;
-    UniqueBitmap normalBitmap;
-    UniqueBitmap hoverBitmap;
-    UniqueBitmap pressedBitmap;
+    UniqueGdiObject<HBITMAP> normalBitmap;
+    UniqueGdiObject<HBITMAP> hoverBitmap;
+    UniqueGdiObject<HBITMAP> pressedBitmap;
     BOOL tracking = FALSE;
     CToolTipCtrl toolTip;
 };

@@ -26,7 +26,7 @@ protected:
 
 private:
     BOOL pointerOver = FALSE;
-    UniqueFont labelFont;
+    UniqueGdiObject<HFONT> labelFont;
     COLORREF hoverColour = RGB(0, 0, 0);
     COLORREF normalColour = RGB(0, 0, 0);
 };

@@ -17,6 +17,6 @@ protected:
     HBRUSH CtlColor(HDC dc, UINT controlType) override;
 
 private:
-    UniqueFont statusFont;
-    UniqueBrush whiteBrush;  // made at the first colour query
+    UniqueGdiObject<HFONT> statusFont;
+    UniqueGdiObject<HBRUSH> whiteBrush;  // made at the first colour query
 };

@@ -10,12 +10,12 @@
 // font (and deletes the one it held, after the control has let go of it).
 // Nothing changes when the control has no font or the new one cannot be made.
 template <typename Change>
-void ReplaceControlFont(HWND control, UniqueFont& owner, Change change) {
+void ReplaceControlFont(HWND control, UniqueGdiObject<HFONT>& owner, Change change) {
     HFONT current = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
     LOGFONTA font{};
     if (!current || GetObjectA(current, sizeof(font), &font) != sizeof(font)) return;
     change(font);
-    UniqueFont made(CreateFontIndirectA(&font));
+    UniqueGdiObject<HFONT> made(CreateFontIndirectA(&font));
     if (!made) return;
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(made.get()), TRUE);
     owner = std::move(made);
@@ -23,7 +23,7 @@ void ReplaceControlFont(HWND control, UniqueFont& owner, Change change) {
 
 // A font of that face and cell height at normal weight; ignored for an empty
 // face or a height below 8.
-inline void SetControlFontFace(HWND control, UniqueFont& owner, const char* faceName, BYTE height) {
+inline void SetControlFontFace(HWND control, UniqueGdiObject<HFONT>& owner, const char* faceName, BYTE height) {
     if (!faceName || !*faceName || height < 8) return;
     ReplaceControlFont(control, owner, [&](LOGFONTA& font) {
         font.lfWeight = FW_NORMAL;

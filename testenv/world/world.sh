@@ -3,7 +3,9 @@
 # persistent server.  Everything it starts is detached from the caller's
 # output, so a test runner reading our pipes never waits for a Wine service.
 #
-#   world.sh start WORLD_DIR   end whatever an earlier run left, then boot anew
+#   world.sh start WORLD_DIR [KEEPER]
+#                              end whatever an earlier run left, then boot anew;
+#                              KEEPER is the desktop keeper program to start
 #   world.sh stop  WORLD_DIR   end the server, every Wine process, then the display
 #   world.sh env   WORLD_DIR   print the environment a Windows program needs
 #
@@ -91,6 +93,12 @@ start)
     # Without a window manager on the display, Wine would wait two seconds
     # for one each time a managed window is hidden.
     "$wine" reg add "HKCU\\Software\\Wine\\X11 Driver" /v Managed /d N /f </dev/null >>"$world/wineboot.log" 2>&1
+    if [ -n "${3:-}" ]; then
+        rm -f "$world/desktop.ready"
+        setsid "$wine" "$3" "Z:$world/desktop.ready" </dev/null >/dev/null 2>&1 &
+        for _ in $(seq 1 600); do [ -e "$world/desktop.ready" ] && break; sleep 0.05; done
+        [ -e "$world/desktop.ready" ] || { echo "world: the desktop did not start" >&2; exit 1; }
+    fi
     write_env
     ;;
 stop)
