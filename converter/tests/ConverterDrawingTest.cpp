@@ -6,6 +6,9 @@
 #include <string>
 
 #include "ConverterSession.h"
+
+#include <commctrl.h>
+
 #include "TestWorld.h"
 
 using converter_test::ConverterSession;
@@ -126,11 +129,39 @@ struct PictureButton {
     int id;
     WORD normal;
     WORD hover;
+    const char* tip;  // nullptr: no tooltip
 };
 
+struct TipSearch {
+    DWORD processId;
+    std::string text;
+};
+
+BOOL CALLBACK FindShownTip(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<TipSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    if (owner != search->processId || !IsWindowVisible(window) || gui::ClassName(window) != TOOLTIPS_CLASSA) return TRUE;
+    search->text = gui::WindowText(window);
+    return FALSE;
+}
+
+// The text of the tooltip the process shows, or an empty text.
+std::string ShownTip(DWORD processId) {
+    TipSearch search{processId, {}};
+    EnumWindows(FindShownTip, reinterpret_cast<LPARAM>(&search));
+    return search.text;
+}
+
 TEST_F(ConverterDrawing, PictureButtonsShowTheirBitmapsAndHover) {
-    const PictureButton buttons[] = {{1004, 131, 133}, {1050, 134, 136}, {1011, 137, 130}, {5, 143, 145},
-                                     {7, 140, 142},    {4, 146, 148},    {3, 154, 149},    {6, 151, 153}};
+    const PictureButton buttons[] = {{1004, 131, 133, "Browse for destination path"},
+                                     {1050, 134, 136, "Click here to create pdf file"},
+                                     {1011, 137, 130, "Exit window"},
+                                     {5, 143, 145, nullptr},
+                                     {7, 140, 142, nullptr},
+                                     {4, 146, 148, nullptr},
+                                     {3, 154, 149, nullptr},
+                                     {6, 151, 153, nullptr}};
     HWND dialog = converter_.dialog();
     for (const PictureButton& b : buttons) {
         SCOPED_TRACE("button " + std::to_string(b.id));
@@ -148,6 +179,10 @@ TEST_F(ConverterDrawing, PictureButtonsShowTheirBitmapsAndHover) {
         ASSERT_TRUE(gui::MovePointerTo(button, normal.width / 2, normal.height / 2));
         EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), hover) == 0; }, 5000))
             << "the hover picture did not show";
+        if (b.tip) {
+            EXPECT_TRUE(gui::WaitUntil([&] { return ShownTip(converter_.process().id()) == b.tip; }, 5000))
+                << "tooltip shown: \"" << ShownTip(converter_.process().id()) << "\"";
+        }
         // Away onto the background, below every control.
         ASSERT_TRUE(gui::MovePointerTo(dialog, 5, 5 + ClientRectOf(dialog, 1011).bottom));
         EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), normal) == 0; }, 5000))
