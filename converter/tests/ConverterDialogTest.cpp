@@ -204,4 +204,66 @@ TEST(ConverterKeys, EnterSpaceAndEscapeDoNothing) {
     converter.ExpectEnded();
 }
 
+// The dialog as its template and initialisation make it: caption, styles,
+// and each of its sixteen controls with class, text and styles.
+TEST(ConverterTemplate, DialogAndControlsAsLaidOut) {
+    ConverterSession converter = ConverterSession::Start(" " + Quoted(testenv::FreshFolder("template")));
+    ASSERT_TRUE(converter);
+    HWND dialog = converter.dialog();
+    EXPECT_EQ(gui::WindowText(dialog), "Inkvale");
+    const LONG_PTR style = gui::Style(dialog);
+    for (LONG_PTR bit : {LONG_PTR{WS_POPUP}, LONG_PTR{WS_CAPTION}, LONG_PTR{WS_SYSMENU}, LONG_PTR{DS_MODALFRAME}}) {
+        EXPECT_EQ(style & bit, bit) << std::hex << bit;
+    }
+    EXPECT_EQ(style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX), 0);
+    EXPECT_TRUE(GetWindowLongPtrA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+
+    struct Control {
+        int id;
+        const char* className;
+        const char* text;
+        LONG_PTR typeBits;  // the style's type: BS_... or SS_...
+        LONG_PTR moreBits;  // further style bits it must have
+        bool transparent;
+    };
+    const Control controls[] = {
+        {1011, "Button", "E&xit", BS_OWNERDRAW, WS_TABSTOP, false},
+        {1001, "Static", "Please select destination path.", SS_LEFT, WS_GROUP, true},
+        {1050, "Button", "&Create", BS_OWNERDRAW, WS_TABSTOP, false},
+        {1005, "Button", "", BS_AUTOCHECKBOX, WS_TABSTOP, false},
+        {3, "Button", "", BS_OWNERDRAW, WS_TABSTOP, false},
+        {4, "Button", "", BS_OWNERDRAW, WS_TABSTOP, false},
+        {5, "Button", "", BS_OWNERDRAW, WS_TABSTOP, false},
+        {6, "Button", "", BS_OWNERDRAW, WS_TABSTOP, false},
+        {7, "Button", "", BS_OWNERDRAW, WS_TABSTOP, false},
+        // The labels take SS_NOTIFY when they are bound.
+        {1006, "Static", "Status:", SS_LEFT, WS_GROUP | SS_NOTIFY, false},
+        {1007, "Static", "Open pdf file after conversion ", SS_LEFT, WS_GROUP | SS_NOTIFY, true},
+        {1008, "Static", "Select PDF file path", SS_LEFT, WS_GROUP | SS_NOTIFY, false},
+        {1009, "Static", "", SS_LEFT, WS_GROUP | SS_NOTIFY | SS_ENDELLIPSIS, true},
+        {1004, "Button", "&Browse", BS_OWNERDRAW, WS_TABSTOP, false},
+    };
+    for (const Control& c : controls) {
+        SCOPED_TRACE("control " + std::to_string(c.id));
+        HWND control = GetDlgItem(dialog, c.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_STRCASEEQ(gui::ClassName(control).c_str(), c.className);
+        EXPECT_EQ(gui::WindowText(control), c.text);
+        const LONG_PTR controlStyle = gui::Style(control);
+        const LONG_PTR typeMask = std::string(c.className) == "Button" ? BS_TYPEMASK : SS_TYPEMASK;
+        EXPECT_EQ(controlStyle & typeMask, c.typeBits);
+        EXPECT_EQ(controlStyle & c.moreBits, c.moreBits);
+        EXPECT_EQ((GetWindowLongPtrA(control, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0, c.transparent);
+    }
+    // The two bullets: bitmap statics without an id of their own.
+    size_t bullets = 0;
+    for (HWND child : gui::Children(dialog)) {
+        if ((gui::Style(child) & SS_TYPEMASK) == SS_BITMAP && gui::ClassName(child) == "Static") ++bullets;
+    }
+    EXPECT_EQ(bullets, 2u);
+    EXPECT_EQ(gui::Children(dialog).size(), 16u);
+    ASSERT_TRUE(gui::CloseWindowAndWait(dialog));
+    converter.ExpectEnded();
+}
+
 }  // namespace
