@@ -165,6 +165,7 @@ TEST_F(ConverterDrawing, PictureButtonsShowTheirBitmapsAndHover) {
                                      {3, 154, 149, nullptr},
                                      {6, 151, 153, nullptr}};
     HWND dialog = converter_.dialog();
+    // A tooltip that still shows may cover a button for a few seconds.
     for (const PictureButton& b : buttons) {
         SCOPED_TRACE("button " + std::to_string(b.id));
         HWND button = GetDlgItem(dialog, b.id);
@@ -176,18 +177,18 @@ TEST_F(ConverterDrawing, PictureButtonsShowTheirBitmapsAndHover) {
         GetWindowRect(button, &rect);
         EXPECT_EQ(rect.right - rect.left, normal.width);
         EXPECT_EQ(rect.bottom - rect.top, normal.height);
-        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), normal) == 0; }, 5000));
+        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), normal) == 0; }, 15000));
 
         ASSERT_TRUE(gui::MovePointerTo(button, normal.width / 2, normal.height / 2));
-        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), hover) == 0; }, 5000))
+        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), hover) == 0; }, 15000))
             << "the hover picture did not show";
         if (b.tip) {
-            EXPECT_TRUE(gui::WaitUntil([&] { return ShownTip(converter_.process().id()) == b.tip; }, 5000))
+            EXPECT_TRUE(gui::WaitUntil([&] { return ShownTip(converter_.process().id()) == b.tip; }, 15000))
                 << "tooltip shown: \"" << ShownTip(converter_.process().id()) << "\"";
         }
         // Away onto the background, below every control.
         ASSERT_TRUE(gui::MovePointerTo(dialog, 5, 5 + ClientRectOf(dialog, 1011).bottom));
-        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), normal) == 0; }, 5000))
+        EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(button), normal) == 0; }, 15000))
             << "the normal picture did not come back";
     }
 }
