@@ -193,6 +193,32 @@ TEST_F(ConverterDrawing, PictureButtonsShowTheirBitmapsAndHover) {
     }
 }
 
+// A label holds the mouse capture while the pointer is over it and gives it
+// up on the first move outside, so the neighbouring button hovers on the next.
+TEST_F(ConverterDrawing, LabelGivesUpTheCaptureToItsNeighbour) {
+    HWND dialog = converter_.dialog();
+    HWND label = GetDlgItem(dialog, 1008);
+    HWND browse = GetDlgItem(dialog, 1004);
+    const gui::Pixels hover = ResourceBitmap(133, LR_LOADMAP3DCOLORS);
+    ASSERT_TRUE(hover);
+    const DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
+    auto capture = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof(info);
+        return GetGUIThreadInfo(thread, &info) ? info.hwndCapture : nullptr;
+    };
+
+    RECT r{};
+    GetClientRect(label, &r);
+    ASSERT_TRUE(gui::MovePointerTo(label, r.right / 2, r.bottom / 2));
+    EXPECT_TRUE(gui::WaitUntil([&] { return capture() == label; }, 5000)) << "the label took no capture";
+    ASSERT_TRUE(gui::MovePointerTo(browse, hover.width / 2, hover.height / 2));
+    EXPECT_TRUE(gui::WaitUntil([&] { return capture() != label; }, 5000)) << "the label kept the capture";
+    ASSERT_TRUE(gui::MovePointerTo(browse, hover.width / 2 + 1, hover.height / 2));
+    EXPECT_TRUE(gui::WaitUntil([&] { return Mismatches(gui::CaptureWindow(browse), hover) == 0; }, 15000))
+        << "Browse did not hover after the label";
+}
+
 TEST_F(ConverterDrawing, BackgroundBehindLabelsAndStatusOnWhite) {
     HWND dialog = converter_.dialog();
     const RECT status = ClientRectOf(dialog, 1001);
