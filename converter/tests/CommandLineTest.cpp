@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct SplitCase {
@@ -9,6 +11,9 @@ struct SplitCase {
     std::string commandLine;
     std::vector<std::string> arguments;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const SplitCase& c, std::ostream* out) { *out << c.label; }
 
 class CommandLineTest : public testing::TestWithParam<SplitCase> {};
 

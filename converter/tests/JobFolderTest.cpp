@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct NormaliseCase {
@@ -9,6 +11,9 @@ struct NormaliseCase {
     std::string folder;
     std::string expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const NormaliseCase& c, std::ostream* out) { *out << c.label; }
 
 class NormaliseJobFolderTest : public testing::TestWithParam<NormaliseCase> {};
 

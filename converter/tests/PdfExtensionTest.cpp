@@ -2,12 +2,17 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct EndingCase {
     std::string path;
     std::string expected;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const EndingCase& c, std::ostream* out) { *out << c.path; }
 
 class PdfExtensionTest : public testing::TestWithParam<EndingCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct LogCase {
@@ -10,6 +12,9 @@ struct LogCase {
     std::string installer;  // InstallerNameFromLog
     std::string source;     // CampaignSourceFromName of it
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const LogCase& c, std::ostream* out) { *out << c.label; }
 
 class InstallLogTest : public testing::TestWithParam<LogCase> {};
 

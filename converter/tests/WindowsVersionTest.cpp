@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace {
 
 struct VersionCase {
@@ -9,6 +11,9 @@ struct VersionCase {
     VersionReport report;
     int code;
 };
+
+// Names the case in test listings instead of dumping its bytes.
+void PrintTo(const VersionCase& c, std::ostream* out) { *out << c.label; }
 
 class WindowsVersionTest : public testing::TestWithParam<VersionCase> {};
 
