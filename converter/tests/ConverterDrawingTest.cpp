@@ -308,6 +308,9 @@ TEST_F(ConverterDrawing, RepaintingUsesUpNoGdiObjects) {
         DWORD_PTR ignored;
         SendMessageTimeoutA(converter_.dialog(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored);
     };
+    // The pointer off every control, so no tooltip comes and goes meanwhile.
+    ASSERT_TRUE(gui::MovePointerTo(converter_.dialog(), 5, 5 + ClientRectOf(converter_.dialog(), 1011).bottom));
+    ASSERT_TRUE(gui::WaitUntil([&] { return ShownTip(converter_.process().id()).empty(); }, 15000));
     repaint(10);  // whatever is made once, at the first paint, is made now
     const std::optional<size_t> before = GdiObjectCount(process);
     ASSERT_TRUE(before) << "cannot count the converter's GDI objects";
