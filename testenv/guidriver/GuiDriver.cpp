@@ -200,7 +200,11 @@ MessageBoxView ReadMessageBox(HWND box) {
             if (style & WS_VISIBLE) view.buttons.push_back(GetDlgCtrlID(child));
         } else if (_stricmp(cls.c_str(), "Static") == 0) {
             if ((style & SS_TYPEMASK) == SS_ICON) {
-                if (style & WS_VISIBLE) view.icon = RecogniseIcon(child);
+                // A box that has just appeared may not have painted its icon
+                // yet (on a busy machine): look again for a moment.
+                if (style & WS_VISIBLE) {
+                    WaitUntil([&] { return (view.icon = RecogniseIcon(child)) != MessageIcon::Unknown; }, 3000);
+                }
             } else {
                 std::string text = WindowText(child);
                 if (!text.empty()) view.text = text;
