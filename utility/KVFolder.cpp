@@ -9,7 +9,6 @@
 #include "FolderDialog.h"
 #include "ResultText.h"
 #include "win/ComPtr.h"
-#include "win/UniqueHandle.h"
 #include "win/UniqueInternetHandle.h"
 
 namespace utility {

@@ -15,9 +15,13 @@ scratch=$(mktemp -d "$build/utility/bench.XXXXXX")
 server_pid=
 
 cleanup() {
-    [ -n "$server_pid" ] && kill "$server_pid" 2>/dev/null && wait "$server_pid" 2>/dev/null
-    "$source/testenv/world/world.sh" stop "$world" >/dev/null 2>&1 || true
-    rm -rf "$scratch"
+    set +e
+    if [ -n "$server_pid" ]; then
+        kill "$server_pid" 2>/dev/null
+        wait "$server_pid" 2>/dev/null
+    fi
+    "$source/testenv/world/world.sh" stop "$world" >/dev/null 2>&1
+    rm -rf "$scratch" "$world"
 }
 trap cleanup EXIT
 

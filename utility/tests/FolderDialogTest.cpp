@@ -220,7 +220,18 @@ protected:
 TEST_F(FolderDialogTest, CancelGivesAnEmptyString) {
     DialogCall call;
     ASSERT_NE(call.Dialog(), nullptr) << "no folder dialog appeared";
-    EXPECT_EQ(gui::ControlText(call.Dialog(), IDOK).empty(), false);
+    // The title above the tree, an edit box, and no button for a new folder.
+    bool title = false, edit = false, newFolder = false;
+    for (HWND child : gui::Children(call.Dialog())) {
+        if (!IsWindowVisible(child)) continue;
+        const std::string text = gui::WindowText(child);
+        title = title || text == "Select Folder:";
+        edit = edit || gui::ClassName(child) == "Edit";
+        newFolder = newFolder || (gui::ClassName(child) == "Button" && text.find("New Folder") != std::string::npos);
+    }
+    EXPECT_TRUE(title);
+    EXPECT_TRUE(edit);
+    EXPECT_FALSE(newFolder);
     ASSERT_TRUE(gui::ClickButton(call.Dialog(), IDCANCEL));
     HRESULT hr = E_FAIL;
     EXPECT_EQ(call.Result(hr), "");
