@@ -1,7 +1,6 @@
 #include "TestWorld.h"
 
 #include <windows.h>
-#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,13 +16,38 @@ std::string Environment(const char* name) {
     return value;
 }
 
-void RemoveTree(const std::string& path) {
-    std::string from = path + '\0';  // SHFileOperation wants a double NUL
-    SHFILEOPSTRUCTA op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    SHFileOperationA(&op);
+std::wstring Wide(const std::string& text) {
+    int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
+    std::wstring wide(length > 0 ? length : 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1);
+    return wide;
+}
+
+// Deletes a tree file by file through "\\?\" paths, so depth and length
+// never matter, and never descends into a link: it removes the link itself.
+// (The shell's file operation is no use here: given paths past MAX_PATH it
+// was seen to delete files outside the tree.)
+void RemoveTree(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    if (attributes & FILE_ATTRIBUTE_READONLY) SetFileAttributesW(path.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileW(path.c_str());
+        return;
+    }
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) {
+        WIN32_FIND_DATAW found;
+        HANDLE search = FindFirstFileW((path + L"\\*").c_str(), &found);
+        if (search != INVALID_HANDLE_VALUE) {
+            do {
+                const std::wstring name = found.cFileName;
+                if (name != L"." && name != L"..") RemoveTree(path + L"\\" + name);
+            } while (FindNextFileW(search, &found));
+            FindClose(search);
+        }
+    }
+    RemoveDirectoryW(path.c_str());
 }
 
 }  // namespace
@@ -47,8 +71,11 @@ std::string SourcePath(const std::string& relative) {
 std::string FreshFolder(const std::string& name) {
     std::string root = WindowsPath(Environment("INKVALE_WORLD")) + "\\scratch";
     CreateDirectoryA(root.c_str(), nullptr);
+    if (name.empty() || name.find_first_of("\\/:*?\"<>|") != std::string::npos || name.find("..") != std::string::npos) {
+        throw std::runtime_error("not a plain folder name: " + name);
+    }
     std::string folder = root + "\\" + name;
-    RemoveTree(folder);
+    RemoveTree(L"\\\\?\\" + Wide(folder));
     if (!CreateDirectoryA(folder.c_str(), nullptr)) throw std::runtime_error("cannot create " + folder);
     return folder;
 }
