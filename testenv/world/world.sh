@@ -85,6 +85,10 @@ start)
     start_display
     # The server first, persistent, so every later program finds it warm.
     mkdir -p "$WINEPREFIX"
+    # A server is found by its prefix's device and inode.  A server left
+    # running for a deleted prefix whose inode the new one reuses would
+    # answer for it, with none of its files: end any such server first.
+    "$wineserver" -k </dev/null >/dev/null 2>&1 || true
     "$wineserver" -p </dev/null >/dev/null 2>&1
     "$wine" wineboot -i </dev/null >"$world/wineboot.log" 2>&1
     # wineboot also starts the desktop and the services, detached from us,
