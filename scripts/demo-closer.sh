@@ -8,16 +8,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-mode=auto
-if [ "${1:-}" = "--interactive" ]; then
-    mode=interactive
-    : "${DISPLAY:?--interactive needs a display}"
-    export WORLD_DISPLAY=$DISPLAY
-fi
-
-scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target closer_demo
+. scripts/demo-common.sh
+demo_prepare "$@" closer_demo
 
 world=build/demo/world
 out=out/closer
@@ -30,7 +22,5 @@ out_windows="Z:$(realpath "$out" | tr / '\\')"
 testenv/world/wine-run.sh "$world" build/win64/testenv/demo/closer_demo.exe "$out_windows" \
     $([ "$mode" = interactive ] && echo interactive)
 
-if command -v convert >/dev/null; then
-    for shot in "$out"/*.bmp; do [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"; done
-fi
+demo_convert_screenshots "$out"
 echo "results in $out/"

@@ -11,16 +11,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
-mode=auto
-if [ "${1:-}" = "--interactive" ]; then
-    mode=interactive
-    : "${DISPLAY:?--interactive needs a display}"
-    export WORLD_DISPLAY=$DISPLAY
-fi
-
-scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target converter_demo printer_files register_recorders
+. scripts/demo-common.sh
+demo_prepare "$@" converter_demo printer_files register_recorders
 
 world=build/demo-converter/world
 out=out/converter
@@ -38,7 +30,5 @@ if [ -f "$out/Sample.pdf" ]; then
     echo "text of the PDF:"
     sed 's/^/    /' "$out/Sample.txt"
 fi
-if command -v convert >/dev/null; then
-    for shot in "$out"/*.bmp; do [ -e "$shot" ] && convert "$shot" "${shot%.bmp}.png" && rm "$shot"; done
-fi
+demo_convert_screenshots "$out"
 echo "results in $out/"
