@@ -8,10 +8,7 @@ set -uo pipefail
 scratch=$(mktemp -d "$build/utility/network.XXXXXX")
 on_exit rm -rf "$scratch"
 
-/usr/bin/python3 "$here/http_server.py" "$scratch/ports" &
-on_exit "kill $!; wait $!"
-wait_for_file "$scratch/ports"
-http=$(sed -n 1p "$scratch/ports")
+start_web_server "$scratch"
 page() { /usr/bin/python3 -c "import sys; sys.path.insert(0, '$here'); import http_server as h; sys.stdout.buffer.write(h.$1())"; }
 
 hit() {  # url -> body in $scratch/body, hr in $hr
@@ -46,13 +43,7 @@ hit ""
 check "an empty URL returns S_OK" 0x00000000 "$hr"
 check "an empty URL returns an empty string" "" "$(cat "$scratch/body")"
 
-# UpLoad connects to the default FTP port, so the server takes port 21 on a
-# loopback address of this run's own.
-ftp_address=127.91.$((($$ >> 8) & 255)).$(($$ & 255))
-mkdir -p "$scratch/ftproot"
-/usr/bin/python3 "$here/ftp_server.py" "$ftp_address" 21 "$scratch/ftproot" tester 'se cret' "$scratch/ftp.ready" &
-on_exit "kill $!; wait $!"
-wait_for_file "$scratch/ftp.ready"
+start_ftp_server "$scratch" 91
 
 /usr/bin/python3 -c "import sys; sys.stdout.buffer.write(bytes(range(256)) * 300 + b'\r\nlast\n')" >"$scratch/upload.bin"
 upload() {  # server user password local remote

@@ -8,15 +8,8 @@ set -uo pipefail
 
 scratch=$(mktemp -d "$build/utility/script.XXXXXX")
 on_exit rm -rf "$scratch"
-/usr/bin/python3 "$here/http_server.py" "$scratch/ports" &
-on_exit "kill $!; wait $!"
-ftp_address=127.92.$((($$ >> 8) & 255)).$(($$ & 255))
-mkdir -p "$scratch/ftproot"
-/usr/bin/python3 "$here/ftp_server.py" "$ftp_address" 21 "$scratch/ftproot" tester 'se cret' "$scratch/ftp.ready" &
-on_exit "kill $!; wait $!"
-wait_for_file "$scratch/ports"
-wait_for_file "$scratch/ftp.ready"
-http=$(sed -n 1p "$scratch/ports")
+start_web_server "$scratch"
+start_ftp_server "$scratch" 92
 printf 'installer payload\r\n' >"$scratch/payload.txt"
 
 run reg add 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall\InkvaleScriptEntry' /v DisplayName /d 'Script Entry' /f >/dev/null

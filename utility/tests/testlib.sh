@@ -42,3 +42,23 @@ finish() {
     if [ $failures -ne 0 ]; then echo "$failures check(s) failed"; exit 1; fi
     echo "all checks passed"
 }
+
+# The test web server (http_server.py) on 127.0.0.1; sets http to its port.
+start_web_server() {  # scratch
+    /usr/bin/python3 "$here/http_server.py" "$1/ports" &
+    on_exit "kill $!; wait $!"
+    wait_for_file "$1/ports"
+    http=$(sed -n 1p "$1/ports")
+}
+
+# The test FTP server with the account tester / "se cret", serving
+# SCRATCH/ftproot.  UpLoad connects to the default port, so the server takes
+# port 21 on a loopback address of this run's own, 127.NET.x.y (each test its
+# own NET, so tests running together never meet); sets ftp_address.
+start_ftp_server() {  # scratch net
+    ftp_address=127.$2.$((($$ >> 8) & 255)).$(($$ & 255))
+    mkdir -p "$1/ftproot"
+    /usr/bin/python3 "$here/ftp_server.py" "$ftp_address" 21 "$1/ftproot" tester 'se cret' "$1/ftp.ready" &
+    on_exit "kill $!; wait $!"
+    wait_for_file "$1/ftp.ready"
+}
